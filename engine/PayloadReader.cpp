@@ -147,7 +147,8 @@ const char* CPayloadReader::WriteEntry(const char* pszTarget, const char* pszNam
 {
     char szFull[PATH_BUFFER];
     if (!SafeCopy(szFull, pszTarget) || !SafeAppend(szFull, pszName) || !IsSafeEntryName(pszName))
-        return FormatEngineMessage(TEXT_CANNOT_CREATE_FILE, (std::string(pszTarget) + pszName).c_str());
+        return FormatEngineMessage(TEXT_CANNOT_CREATE_FILE,
+                                   (std::string(pszTarget) + pszName).c_str());
 
     m_files.ChangeMode(szFull, FILE_MODE_READ | FILE_MODE_WRITE);
     m_files.Remove(szFull);

@@ -22,8 +22,8 @@ public:
     // Writes every entry whose category shares a bit with nOptions below pszTarget (a folder
     // without a trailing separator). Returns null on success or the text to show: a constant
     // engine text or the formatted message buffer. Never reads beyond cbArchive bytes.
-    const char* ExtractPayload(const unsigned char* pArchive, std::size_t cbArchive,
-                               int nOptions, const char* pszTarget);
+    const char* ExtractPayload(const unsigned char* pArchive, std::size_t cbArchive, int nOptions,
+                               const char* pszTarget);
 
     // The next unread byte of the archive.
     const unsigned char* m_pPayloadPos = nullptr;

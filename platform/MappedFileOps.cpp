@@ -53,12 +53,15 @@ std::string CMappedFileOps::DriveFolder(char chDrive) const
     return std::string(1, DriveKey(chDrive)) + ":\\";
 }
 
-std::string CMappedFileOps::CurrentDirectory() const { return DriveFolder(m_chCurrentDrive); }
+std::string CMappedFileOps::CurrentDirectory() const
+{
+    return DriveFolder(m_chCurrentDrive);
+}
 
 bool CMappedFileOps::Resolve(const char* pszPath, std::string& strFull) const
 {
-    return ResolveFullPath(pszPath, m_chCurrentDrive,
-                           [this](char chDrive) { return DriveFolder(chDrive); }, strFull);
+    return ResolveFullPath(
+        pszPath, m_chCurrentDrive, [this](char chDrive) { return DriveFolder(chDrive); }, strFull);
 }
 
 std::string CMappedFileOps::HostPath(const std::string& strWindowsPath) const
@@ -82,7 +85,7 @@ std::string CMappedFileOps::HostPath(const std::string& strWindowsPath) const
 }
 
 unsigned long CMappedFileOps::FullPathName(const char* pszPath, unsigned long nCapacity,
-                                              char* pszBuffer)
+                                           char* pszBuffer)
 {
     std::string strFull;
     if (!Resolve(pszPath, strFull))
@@ -157,7 +160,10 @@ std::size_t CMappedFileOps::Write(const void* pData, std::size_t nSize, std::siz
     return std::fwrite(pData, nSize, nCount, static_cast<std::FILE*>(pFile));
 }
 
-int CMappedFileOps::Close(void* pFile) { return std::fclose(static_cast<std::FILE*>(pFile)); }
+int CMappedFileOps::Close(void* pFile)
+{
+    return std::fclose(static_cast<std::FILE*>(pFile));
+}
 
 CFileOps& SystemFileOps()
 {

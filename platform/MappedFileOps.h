@@ -22,7 +22,7 @@ public:
     std::string CurrentDirectory() const;
 
     unsigned long FullPathName(const char* pszPath, unsigned long nCapacity,
-                                  char* pszBuffer) override;
+                               char* pszBuffer) override;
     int MakeDir(const char* pszPath) override;
     int ChangeDir(const char* pszPath) override;
     int Access(const char* pszPath, int nMode) override;

@@ -14,7 +14,7 @@ class CWin32FileOps : public CFileOps
 {
 public:
     unsigned long FullPathName(const char* pszPath, unsigned long nCapacity,
-                                  char* pszBuffer) override
+                               char* pszBuffer) override
     {
         char* pszFilePart = nullptr;
         return GetFullPathNameA(pszPath, nCapacity, pszBuffer, &pszFilePart);

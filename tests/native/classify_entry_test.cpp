@@ -14,8 +14,8 @@ struct ClassifyCase
 const ClassifyCase kCases[] = {
     {"\\examples\\LH7400\\\\LH7400 Demo.vi", INSTALL_EXAMPLES},
     {"\\examples\\LH7400\\\\Readme.pdf", INSTALL_EXAMPLES}, // prefix decides before extension
-    {"\\examplesX.vi", INSTALL_EXAMPLES},                    // any text after the nine characters
-    {"\\Examples\\LH7400\\\\Guide.pdf", INSTALL_MANUALS},    // capital E: judged by extension
+    {"\\examplesX.vi", INSTALL_EXAMPLES},                   // any text after the nine characters
+    {"\\Examples\\LH7400\\\\Guide.pdf", INSTALL_MANUALS},   // capital E: judged by extension
     {"\\Examples\\LH7400\\\\Panel.vi", INSTALL_DRIVERS},
     {"\\instr.lib\\LH7400\\\\Documentation\\KTR 7400 LabView Driver Manual.pdf", INSTALL_MANUALS},
     {"\\instr.lib\\LH7400\\\\Notes.DOC", INSTALL_MANUALS},

@@ -18,12 +18,12 @@ class CRecordingFiles : public CFileOps
 {
 public:
     unsigned long FullPathName(const char* pszPath, unsigned long nCapacity,
-                                  char* pszBuffer) override
+                               char* pszBuffer) override
     {
         std::string strFull = pszPath;
         if (!m_bRawFullPath &&
-            !ResolveFullPath(pszPath, 'D', [](char ch) { return std::string(1, ch) + ":\\X\\Y"; },
-                             strFull))
+            !ResolveFullPath(
+                pszPath, 'D', [](char ch) { return std::string(1, ch) + ":\\X\\Y"; }, strFull))
             return 0;
         if (strFull.size() + 1 > nCapacity)
             return static_cast<unsigned long>(strFull.size() + 1);
@@ -113,9 +113,8 @@ TEST(CreateDirectoryPath, SurvivingDoubledSeparatorIsAnEmptyStep)
     CRecordingFiles files;
     files.m_bRawFullPath = true;
     EXPECT_EQ(CreateDirectoryPath("C:\\A\\\\B", files), 0);
-    EXPECT_EQ(files.m_ops, (Ops{"enter C:\\", "create C:\\A\\", "enter C:\\A\\",
-                                "create C:\\A\\\\", "enter C:\\A\\\\", "create C:\\A\\\\B\\",
-                                "enter C:\\A\\\\B\\"}));
+    EXPECT_EQ(files.m_ops, (Ops{"enter C:\\", "create C:\\A\\", "enter C:\\A\\", "create C:\\A\\\\",
+                                "enter C:\\A\\\\", "create C:\\A\\\\B\\", "enter C:\\A\\\\B\\"}));
 }
 
 TEST(CreateDirectoryPath, UnreachableRootsFailWithoutCreating)
@@ -140,7 +139,7 @@ TEST(CreateDirectoryPath, BareDriveEntersItsCurrentFolder)
 
 TEST(CreateDirectoryPath, PathsThatCannotBeHeldFailUntouched)
 {
-    std::string strFits = "C:\\" + std::string(251, 'a'); // 254 + separator = 255
+    std::string strFits = "C:\\" + std::string(251, 'a');    // 254 + separator = 255
     std::string strTooLong = "C:\\" + std::string(252, 'a'); // 255, no room for the separator
     std::string strWayTooLong = "C:\\" + std::string(400, 'a');
     for (const std::string& strPath : {strTooLong, strWayTooLong, std::string()})

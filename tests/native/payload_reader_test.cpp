@@ -80,9 +80,8 @@ protected:
                         const char* pszTarget = "C:\\LV")
     {
         CPayloadReader reader(m_files, m_alloc);
-        const char* pszResult =
-            reader.ExtractPayload(archive.Bytes().data(), archive.Bytes().size(), nOptions,
-                                  pszTarget);
+        const char* pszResult = reader.ExtractPayload(archive.Bytes().data(),
+                                                      archive.Bytes().size(), nOptions, pszTarget);
         EXPECT_EQ(m_alloc.m_nLive, 0) << "the decompression buffer must be released";
         return pszResult;
     }
@@ -223,8 +222,7 @@ TEST_F(PayloadReaderTest, DecompressionErrorsOfChosenEntriesOnly)
     for (const Case& c : {Case{10, longStream}, Case{12, corrupt}})
     {
         CArchiveBuilder archive;
-        archive.AddRaw(kExample, c.nDeclared, static_cast<std::uint32_t>(c.stream.size()),
-                       c.stream)
+        archive.AddRaw(kExample, c.nDeclared, static_cast<std::uint32_t>(c.stream.size()), c.stream)
             .Add(std::string(kLib) + "after.vi", "after")
             .Terminate();
         // Not chosen: never looked at.
@@ -284,7 +282,8 @@ TEST_F(PayloadReaderTest, ShortWriteLeavesTheFileWritableAndClosed)
 TEST_F(PayloadReaderTest, AllocationFailureTouchesNoFile)
 {
     CArchiveBuilder archive;
-    archive.Add(kExample, "small").Add(std::string(kLib) + "big.vi", std::string(100, 'b'))
+    archive.Add(kExample, "small")
+        .Add(std::string(kLib) + "big.vi", std::string(100, 'b'))
         .Terminate();
     m_alloc.m_nFailAt = 2; // the growth at the second entry
     EXPECT_STREQ(Extract(archive, 7), "Memory allocation error");
@@ -297,9 +296,9 @@ TEST_F(PayloadReaderTest, MalformedArchivesAreNeverReadBeyondTheirEnd)
     const std::vector<unsigned char> full = Sample().Bytes();
     // Every cut of a sound archive is malformed: a missing terminator, a cut name field, cut
     // sizes or a cut stream.
-    for (std::size_t nCut : {std::size_t(0), std::size_t(1), std::size_t(100), std::size_t(259),
-                             std::size_t(264), std::size_t(270), full.size() - 264,
-                             full.size() - 9})
+    for (std::size_t nCut :
+         {std::size_t(0), std::size_t(1), std::size_t(100), std::size_t(259), std::size_t(264),
+          std::size_t(270), full.size() - 264, full.size() - 9})
     {
         std::vector<unsigned char> cut(full.begin(), full.begin() + nCut);
         CPayloadReader reader(m_files, m_alloc);
@@ -335,8 +334,8 @@ TEST_F(PayloadReaderTest, MalformedRecordsFailAsDecompressionErrors)
 
 TEST_F(PayloadReaderTest, NamesThatLeaveTheTargetAreRefused)
 {
-    for (const char* pszName : {"\\..\\evil.vi", "\\instr.lib\\..\\..\\evil.vi", "\\a/../../evil.vi",
-                                "\\C:evil.vi", "\\x\\file.vi:stream", "\\.."})
+    for (const char* pszName : {"\\..\\evil.vi", "\\instr.lib\\..\\..\\evil.vi",
+                                "\\a/../../evil.vi", "\\C:evil.vi", "\\x\\file.vi:stream", "\\.."})
     {
         std::string strExpected = std::string("Could not create file <C:\\LV") + pszName + ">";
         EXPECT_EQ(Extract(CArchiveBuilder().Add(pszName, "bad").Terminate(), 7), strExpected);

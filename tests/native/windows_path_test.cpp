@@ -19,15 +19,15 @@ struct PathCase
 
 const PathCase kCases[] = {
     {"C:\\A\\B", "C:\\A\\B"},
-    {"C:\\A\\B\\", "C:\\A\\B\\"},        // trailing separator kept
-    {"C:\\A\\\\B", "C:\\A\\B"},          // a run of separators collapses
-    {"C:/A/B", "C:\\A\\B"},              // forward slashes become backslashes
-    {"C:\\A\\.\\B\\..\\C", "C:\\A\\C"},  // "." and ".." resolved
-    {"C:\\..", "C:\\"},                  // never above the root
-    {"sub\\x", "C:\\LV\\sub\\x"},        // relative to the current folder
-    {"\\top", "C:\\top"},                // rooted on the current drive
-    {"C:", "C:\\LV"},                    // a bare drive is its current folder
-    {"d:*", "D:\\*"},                    // drive-relative pattern
+    {"C:\\A\\B\\", "C:\\A\\B\\"},       // trailing separator kept
+    {"C:\\A\\\\B", "C:\\A\\B"},         // a run of separators collapses
+    {"C:/A/B", "C:\\A\\B"},             // forward slashes become backslashes
+    {"C:\\A\\.\\B\\..\\C", "C:\\A\\C"}, // "." and ".." resolved
+    {"C:\\..", "C:\\"},                 // never above the root
+    {"sub\\x", "C:\\LV\\sub\\x"},       // relative to the current folder
+    {"\\top", "C:\\top"},               // rooted on the current drive
+    {"C:", "C:\\LV"},                   // a bare drive is its current folder
+    {"d:*", "D:\\*"},                   // drive-relative pattern
     {"C:sub", "C:\\LV\\sub"},
     {"C:\\", "C:\\"},
     {"\\\\server\\share\\x", "\\\\server\\share\\x"},

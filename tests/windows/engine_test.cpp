@@ -34,9 +34,9 @@ TEST(EngineOnWindows, WritesTheArchiveReadOnlyIntoRealFolders)
 
     ASSERT_EQ(CreateDirectoryPath(strTarget.c_str(), SystemFileOps()), 0);
     CPayloadReader reader(SystemFileOps(), SystemBlockAlloc());
-    ASSERT_EQ(reader.ExtractPayload(archive.Bytes().data(), archive.Bytes().size(), 7,
-                                    strTarget.c_str()),
-              nullptr);
+    ASSERT_EQ(
+        reader.ExtractPayload(archive.Bytes().data(), archive.Bytes().size(), 7, strTarget.c_str()),
+        nullptr);
 
     std::string strContent;
     ASSERT_TRUE(temp.ReadFile("LabVIEW 7.0\\instr.lib\\LH7400\\dir.mnu", strContent));
@@ -52,9 +52,9 @@ TEST(EngineOnWindows, WritesTheArchiveReadOnlyIntoRealFolders)
     // A second run replaces the read-only files and leaves them read-only again.
     CArchiveBuilder update;
     update.Add("\\examples\\LH7400\\\\DEMO\\Demo.vi", "demo, second edition").Terminate();
-    ASSERT_EQ(reader.ExtractPayload(update.Bytes().data(), update.Bytes().size(), 7,
-                                    strTarget.c_str()),
-              nullptr);
+    ASSERT_EQ(
+        reader.ExtractPayload(update.Bytes().data(), update.Bytes().size(), 7, strTarget.c_str()),
+        nullptr);
     ASSERT_TRUE(temp.ReadFile("LabVIEW 7.0\\examples\\LH7400\\DEMO\\Demo.vi", strContent));
     EXPECT_EQ(strContent, "demo, second edition");
     EXPECT_TRUE(temp.IsReadOnly("LabVIEW 7.0\\examples\\LH7400\\DEMO\\Demo.vi"));
@@ -86,8 +86,8 @@ TEST(EngineOnWindows, FolderBlockedByAFileNamesTheEntry)
     CArchiveBuilder archive;
     archive.Add("\\examples\\LH7400\\\\Demo.vi", "demo").Terminate();
     CPayloadReader reader(SystemFileOps(), SystemBlockAlloc());
-    const char* pszResult = reader.ExtractPayload(archive.Bytes().data(), archive.Bytes().size(),
-                                                  7, temp.Path().c_str());
+    const char* pszResult = reader.ExtractPayload(archive.Bytes().data(), archive.Bytes().size(), 7,
+                                                  temp.Path().c_str());
     ASSERT_NE(pszResult, nullptr);
     EXPECT_EQ(std::string(pszResult),
               "Could not create file <" + temp.Path() + "\\examples\\LH7400\\\\Demo.vi>");
