@@ -1,7 +1,7 @@
 // Prints what a person would see of the other programs' windows in this Wine prefix: every
 // visible top-level window with its caption, and its controls with their texts, states and,
-// for list and combo boxes, their entries. The end-to-end harness reads this to follow the
-// wizard and to check what each page shows.
+// for list and combo boxes, their entries. Rectangles are in screen pixels. The end-to-end harness
+// reads this to follow the wizard and to check what each page shows.
 #include <windows.h>
 
 #include <cstdio>
@@ -66,7 +66,6 @@ BOOL CALLBACK PrintControl(HWND hWnd, LPARAM lParam)
     GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info);
     RECT rc;
     GetWindowRect(hWnd, &rc);
-    MapWindowPoints(nullptr, hDialog, reinterpret_cast<POINT*>(&rc), 2);
     std::string strClass = ClassOf(hWnd);
     std::printf("  CONTROL id=%d class=%s visible=%d enabled=%d focus=%d", GetDlgCtrlID(hWnd),
                 strClass.c_str(), IsWindowVisible(hWnd) ? 1 : 0, IsWindowEnabled(hWnd) ? 1 : 0,
