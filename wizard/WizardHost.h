@@ -1,6 +1,11 @@
 // Everything the wizard driver needs from the window that runs it: showing the four pages,
 // the string table, the registry, the file system, the installation engine and the shell.
 // The backdrop window implements it with the real pages and calls; tests record the calls.
+//
+// Its timer handler is the entry: kill the timer that fired, build the host (the four page
+// objects with the backdrop as their parent, alive for the whole run) and run
+// CWizardDriver(host, installState).Run(), which returns after DestroyBackdrop, or never when
+// the Acrobat Reader installer has started. The page objects go when the host goes.
 #pragma once
 
 #include "WizardPages.h"
@@ -19,9 +24,10 @@ public:
     // returns its result.
     virtual int ShowMessagePage(const CMessagePageData& page) = 0;
     virtual int ShowAgreementPage(const std::string& strText) = 0;
-    // Afterwards nOptions holds the options page's m_nOptions.
+    // Nothing is set before showing; afterwards nOptions holds the options page's m_nOptions.
     virtual int ShowOptionsPage(int& nOptions) = 0;
-    // Afterwards page.m_strFolder holds the folder page's m_strFolder.
+    // Afterwards page.m_strFolder holds the folder page's m_strFolder (the text its last OK
+    // stored), whatever the answer.
     virtual int ShowFolderPage(CFolderPageData& page) = 0;
 
     // The "Path" value of the LabVIEW key (ReadLabViewPath with the real registry): nonzero,
