@@ -21,7 +21,6 @@ int main(int argc, char** argv)
     CInstallState state;
     if (!FormInstallPaths(state, strFolder.c_str()))
         return 2;
-    std::string strPartial;
     for (const std::string& strFolderPath :
          {strFolder, std::string(state.m_szDocDir), state.m_strExamplesPath})
     {
