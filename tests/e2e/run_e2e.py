@@ -233,8 +233,9 @@ class Case:
         if self.proc and self.proc.poll() is None:
             self.proc.kill()
         subprocess.run(["wineserver", "-k"], env=self.env, check=False)
-        # The prefix is large; keep only the screenshots and what a failure needs to be read.
-        shutil.rmtree(self.prefix, ignore_errors=True)
+        # The prefix is large; keep only the screenshots unless asked to keep it.
+        if not self.h.keep:
+            shutil.rmtree(self.prefix, ignore_errors=True)
 
 
 # -- checks ------------------------------------------------------------------------------------
@@ -292,12 +293,15 @@ def walk_to_confirmation(case, folder_text):
     case.screenshot("welcome")
     case.key("Welcome...", "Return")
     page = case.wait_page("License Agreement")
+    case.screenshot("agreement")
     case.click(page, 1)  # "Yes"
     page = case.wait_page("Select Option")
+    case.screenshot("options")
     case.key("Select Option", "Return")
     page = case.wait_page("Select Installation Directory")
     edit = page.control(1004)
     expect(edit.text == folder_text, f'folder page shows "{edit.text}", not "{folder_text}"')
+    case.screenshot("folder")
     case.key("Select Installation Directory", "Return")
     return case.wait_page("Attention...")
 
@@ -405,7 +409,7 @@ def case_acrobat(case):
     case.click(page, 1)  # "Next >>>"
     code = case.wait_exit()
     expect(code == 0, f"exit code {code}")
-    record = case.host(r"C:\acroread-ran.txt")
+    record = os.path.join(acro, "record.txt")
     expect(os.path.exists(record), "the Acrobat Reader installer was not started")
     with open(record) as f:
         lines = f.read().splitlines()
@@ -457,6 +461,7 @@ class Harness:
         self.standin = args.standin
         self.sample = args.sample
         self.out = args.out
+        self.keep = args.keep
         os.makedirs(self.out, exist_ok=True)
         self.display = Display()
         self.template = os.path.join(self.out, "template-prefix")
@@ -500,6 +505,7 @@ def main():
     parser.add_argument("--standin", required=True, help="stand-in Acrobat Reader installer")
     parser.add_argument("--sample", required=True, help="the sample tree the payload holds")
     parser.add_argument("--out", required=True, help="folder for screenshots and prefixes")
+    parser.add_argument("--keep", action="store_true", help="keep each case's Wine prefix")
     parser.add_argument("cases", nargs="*", default=list(CASES), help="cases to run")
     args = parser.parse_args()
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
