@@ -39,6 +39,42 @@ void PaintLogo(HDC hDC, HINSTANCE hResources, const SBackdropFrame& frame)
     }
     DeleteObject(hBitmap);
 }
+// The fonts of the search, each created, selected into the paint context and measured in turn;
+// the one before is deselected and deleted first. The last one stays selected until Release.
+class CTitleFontSearch
+{
+public:
+    explicit CTitleFontSearch(HDC hDC) : m_hDC(hDC) {}
+
+    int MeasureSubtitle(int nFontSize)
+    {
+        if (m_hFont != nullptr)
+        {
+            SelectObject(m_hDC, m_hOldFont);
+            DeleteObject(m_hFont);
+        }
+        m_hFont = CreateTitleFont(nFontSize);
+        HGDIOBJ hPrevious = SelectObject(m_hDC, m_hFont);
+        if (m_hOldFont == nullptr)
+            m_hOldFont = hPrevious;
+        SIZE extent = {};
+        GetTextExtentPointA(m_hDC, BACKDROP_SUBTITLE, TextLength(BACKDROP_SUBTITLE), &extent);
+        return static_cast<int>(extent.cx);
+    }
+
+    // Selects the context's own font again and deletes the fitted one.
+    void Release()
+    {
+        SelectObject(m_hDC, m_hOldFont);
+        DeleteObject(m_hFont);
+        m_hFont = nullptr;
+    }
+
+private:
+    HDC m_hDC;
+    HFONT m_hFont = nullptr;
+    HGDIOBJ m_hOldFont = nullptr;
+};
 } // namespace
 
 HFONT CreateTitleFont(int nFontSize)
@@ -63,25 +99,8 @@ void PaintBackdrop(HWND hWnd, HDC hDC, HICON hIcon, HINSTANCE hResources)
         return;
     }
 
-    // The font search: each size tried is created, selected and measured; the one before it is
-    // deselected and deleted first. The last one stays selected for all the text.
-    HFONT hFont = nullptr;
-    HGDIOBJ hOldFont = nullptr;
-    const int nSubtitleLength = TextLength(BACKDROP_SUBTITLE);
-    FitTitleFontSize(nWidth, [&](int nFontSize) {
-        if (hFont != nullptr)
-        {
-            SelectObject(hDC, hOldFont);
-            DeleteObject(hFont);
-        }
-        hFont = CreateTitleFont(nFontSize);
-        HGDIOBJ hPrevious = SelectObject(hDC, hFont);
-        if (hOldFont == nullptr)
-            hOldFont = hPrevious;
-        SIZE extent = {};
-        GetTextExtentPointA(hDC, BACKDROP_SUBTITLE, nSubtitleLength, &extent);
-        return static_cast<int>(extent.cx);
-    });
+    CTitleFontSearch fonts(hDC);
+    FitTitleFontSize(nWidth, [&fonts](int nFontSize) { return fonts.MeasureSubtitle(nFontSize); });
 
     for (int i = 0; i < BACKDROP_BANDS; ++i)
     {
@@ -105,6 +124,7 @@ void PaintBackdrop(HWND hWnd, HDC hDC, HICON hIcon, HINSTANCE hResources)
         PaintLogo(hDC, hResources != nullptr ? hResources : GetModuleHandleA(nullptr), frame);
 
     const int nTitleLength = TextLength(BACKDROP_TITLE);
+    const int nSubtitleLength = TextLength(BACKDROP_SUBTITLE);
     SetTextColor(hDC, RGB(0, 0, 0));
     TextOutA(hDC, frame.ptTitleShadow.nX, frame.ptTitleShadow.nY, BACKDROP_TITLE, nTitleLength);
     TextOutA(hDC, frame.ptSubtitleShadow.nX, frame.ptSubtitleShadow.nY, BACKDROP_SUBTITLE,
@@ -113,6 +133,5 @@ void PaintBackdrop(HWND hWnd, HDC hDC, HICON hIcon, HINSTANCE hResources)
     TextOutA(hDC, frame.ptTitle.nX, frame.ptTitle.nY, BACKDROP_TITLE, nTitleLength);
     TextOutA(hDC, frame.ptSubtitle.nX, frame.ptSubtitle.nY, BACKDROP_SUBTITLE, nSubtitleLength);
 
-    SelectObject(hDC, hOldFont);
-    DeleteObject(hFont);
+    fonts.Release();
 }

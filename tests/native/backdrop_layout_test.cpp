@@ -16,7 +16,8 @@ struct CGrowingFont
 
     SubtitleMeasure Measure()
     {
-        return [this](int nSize) {
+        return [this](int nSize)
+        {
             sizes.push_back(nSize);
             return nAtTenPoints + (nSize - 100) / 10 * nStep;
         };
@@ -145,11 +146,12 @@ TEST(BackdropLayout, WholeLayoutMeasuresTheProbeInTheFittedFont)
 {
     CGrowingFont font{300, 25, {}};
     int nProbedSize = 0;
-    const SBackdropLayout layout =
-        ComputeBackdropLayout(1024, 768, font.Measure(), [&](int nSize) {
-            nProbedSize = nSize;
-            return SBackdropExtent{10, 32};
-        });
+    const ProbeMeasure probe = [&](int nSize)
+    {
+        nProbedSize = nSize;
+        return SBackdropExtent{10, 32};
+    };
+    const SBackdropLayout layout = ComputeBackdropLayout(1024, 768, font.Measure(), probe);
     // Limit (4 x 1024) / 5 = 819: 31 points give 825.
     EXPECT_EQ(layout.nFontSize, 310);
     EXPECT_EQ(nProbedSize, 310);

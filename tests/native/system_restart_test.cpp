@@ -63,8 +63,8 @@ public:
         if (m_missingEntries.count(pszName))
             return nullptr;
         return std::strcmp(pszName, "CreateToolhelp32Snapshot") == 0 ? Handle(0xC1)
-               : std::strcmp(pszName, "Process32First") == 0        ? Handle(0xF1)
-                                                                      : Handle(0x41);
+               : std::strcmp(pszName, "Process32First") == 0         ? Handle(0xF1)
+                                                                     : Handle(0x41);
     }
     int FreeLibrary(void* hModule) override
     {
@@ -112,8 +112,8 @@ public:
     int TerminateProcess(void* hProcess, unsigned int nExitCode) override
     {
         Record("TerminateProcess " + Name(hProcess) + " " + std::to_string(nExitCode));
-        m_ended.insert(static_cast<unsigned long>(reinterpret_cast<std::size_t>(hProcess) -
-                                                  0x1000));
+        m_ended.insert(
+            static_cast<unsigned long>(reinterpret_cast<std::size_t>(hProcess) - 0x1000));
         return 1;
     }
     int CloseHandle(void* hObject) override
@@ -373,13 +373,13 @@ TEST(SystemRestart, PrivilegeStepOnlyOnNt4AndLater)
         unsigned long nMajorVersion;
         bool bPrivilegeStep;
     } const cases[] = {
-        {true, 2, 3, false}, // NT 3.51
-        {true, 2, 4, true},  // NT 4
-        {true, 2, 5, true},  // 2000, XP
-        {true, 2, 10, true},
-        {true, 1, 4, false}, // the Windows 95 family
-        {true, 0, 5, false}, // Win32s
-        {false, 2, 5, false},
+        {true, 2, 3, false},  // NT 3.51
+        {true, 2, 4, true},   // NT 4
+        {true, 2, 5, true},   // 2000, XP
+        {true, 2, 10, true},  // 10, 11
+        {true, 1, 4, false},  // the Windows 95 family
+        {true, 0, 5, false},  // Win32s
+        {false, 2, 5, false}, // the version cannot be read
     };
     for (const auto& c : cases)
     {

@@ -84,8 +84,8 @@ protected:
 
     HWND MakeWindow(DWORD nStyle)
     {
-        m_hWnd = CreateWindowExA(0, "BackdropPaintTest", "", WS_POPUP | nStyle, 0, 0, WIDTH,
-                                 HEIGHT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        m_hWnd = CreateWindowExA(0, "BackdropPaintTest", "", WS_POPUP | nStyle, 0, 0, WIDTH, HEIGHT,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         return m_hWnd;
     }
 
@@ -101,7 +101,8 @@ protected:
     {
         HFONT hFont = nullptr;
         HGDIOBJ hOldFont = nullptr;
-        auto selectSize = [&](int nFontSize) {
+        auto selectSize = [&](int nFontSize)
+        {
             if (hFont != nullptr)
             {
                 SelectObject(m_hDC, hOldFont);
@@ -110,18 +111,21 @@ protected:
             hFont = CreateTitleFont(nFontSize);
             hOldFont = SelectObject(m_hDC, hFont);
         };
-        auto measure = [&](const char* pszText) {
+        auto measure = [&](const char* pszText)
+        {
             SIZE extent = {};
             GetTextExtentPointA(m_hDC, pszText, lstrlenA(pszText), &extent);
             return extent;
         };
         const SBackdropLayout layout = ComputeBackdropLayout(
             WIDTH, HEIGHT,
-            [&](int nFontSize) {
+            [&](int nFontSize)
+            {
                 selectSize(nFontSize);
                 return static_cast<int>(measure(BACKDROP_SUBTITLE).cx);
             },
-            [&](int nFontSize) {
+            [&](int nFontSize)
+            {
                 selectSize(nFontSize);
                 const SIZE probe = measure(BACKDROP_PROBE);
                 return SBackdropExtent{probe.cx, probe.cy};
@@ -131,7 +135,11 @@ protected:
         return layout;
     }
 
-    static COLORREF BandColour(int y) { return ComputeBackdropBand(y * 256 / HEIGHT, 0, 0).nColour; }
+    // The colour of row y's band (768 rows: three to a band).
+    static COLORREF BandColour(int y)
+    {
+        return ComputeBackdropBand(y * 256 / HEIGHT, 0, 0).nColour;
+    }
 
     // The columns holding pixels of colour c in rows [nTop, nBottom): leftmost, rightmost, and
     // the number of such pixels.
@@ -245,9 +253,9 @@ TEST_F(BackdropPaint, WithoutTheLogoBitmapEverythingElseIsPainted)
     const int nMiddle = frame.rcLogo.nTop + frame.nLogoSide / 2;
     EXPECT_EQ(Pixel(WIDTH / 2, nMiddle), BandColour(nMiddle));
     EXPECT_EQ(Pixel(frame.rcLogo.nLeft, frame.rcLogo.nTop), BandColour(frame.rcLogo.nTop));
-    EXPECT_GT(Find(RGB(255, 255, 255), frame.ptTitle.nY, frame.ptTitle.nY + frame.nLineHeight)
-                  .nCount,
-              100);
+    EXPECT_GT(
+        Find(RGB(255, 255, 255), frame.ptTitle.nY, frame.ptTitle.nY + frame.nLineHeight).nCount,
+        100);
     EXPECT_EQ(Pixel(0, HEIGHT - 1), RGB(0, 190, 190));
 }
 
