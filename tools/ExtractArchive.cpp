@@ -4,6 +4,8 @@
 #include "FileOps.h"
 #include "PayloadReader.h"
 
+#include <chrono>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -41,8 +43,11 @@ const char* ExtractArchive(const unsigned char* pArchive, std::size_t cbArchive,
 {
     CCountingBlockAlloc memory(SystemBlockAlloc());
     CPayloadReader reader(SystemFileOps(), memory);
-    const char* pszResult = reader.ExtractPayload(pArchive, cbArchive, nOptions,
-                                                  EngineTargetFolder(strHostTarget).c_str());
+    const std::string strTarget = EngineTargetFolder(strHostTarget);
+    const auto start = std::chrono::steady_clock::now();
+    const char* pszResult = reader.ExtractPayload(pArchive, cbArchive, nOptions, strTarget.c_str());
+    stats.m_nMilliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     stats.m_nAllocations = memory.m_nAllocations;
     stats.m_nPeakBytes = memory.m_nPeakBytes;
     return pszResult;

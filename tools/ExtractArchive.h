@@ -12,6 +12,7 @@ struct CExtractStats
 {
     int m_nAllocations = 0;
     std::size_t m_nPeakBytes = 0;
+    double m_nMilliseconds = 0; // spent in ExtractPayload
 };
 
 // Runs CPayloadReader::ExtractPayload on the archive with the option bits, through the

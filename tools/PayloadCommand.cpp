@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <iomanip>
 
 namespace
 {
@@ -69,7 +70,8 @@ const char g_szExtractHelp[] =
     "fails.\n"
     "\n"
     "  --options BITS   1 examples, 2 driver library, 4 manuals; default 7 (all)\n"
-    "  --stats          print the decompression buffer's allocation count and peak size\n";
+    "  --stats          print the decompression buffer's allocation count and peak size,\n"
+    "                   and the time the extraction took\n";
 
 struct CCommand
 {
@@ -133,7 +135,12 @@ int Verify(const std::vector<std::string>& positional, int, int, bool, std::ostr
     out << positional[0] << ": sound, " << totals.All().m_nEntries << " entries, "
         << GroupDigits(totals.All().m_nUncompressed) << " bytes uncompressed in "
         << GroupDigits(archive.Size()) << " bytes; longest name " << totals.LongestName()
-        << " characters\n";
+        << " characters";
+    // Target folder and name together must fit the installer's 255-character paths.
+    if (totals.LongestName() < 255)
+        out << " (it installs below target folders of up to " << 255 - totals.LongestName()
+            << " characters)";
+    out << '\n';
     return EXIT_DONE;
 }
 
@@ -151,8 +158,12 @@ int Extract(const std::vector<std::string>& positional, int, int nOptions, bool 
     const char* pszMessage =
         ExtractArchive(archive.Data(), archive.Size(), nOptions, positional[1], stats);
     if (bStats)
+    {
         out << "decompression buffer: " << stats.m_nAllocations << " allocations, peak "
             << GroupDigits(stats.m_nPeakBytes) << " bytes\n";
+        out << "time in ExtractPayload: " << std::fixed << std::setprecision(1)
+            << stats.m_nMilliseconds << " ms\n";
+    }
     if (pszMessage != nullptr)
     {
         err << pszMessage << '\n';

@@ -7,14 +7,16 @@
 
 int main(int argc, char** argv)
 {
-    if (argc > 2 ||
-        (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")))
+    const bool bHelp =
+        argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h");
+    if (argc > 2 || bHelp)
     {
-        std::cerr << "usage: sample_library [FOLDER]\n"
-                     "Writes the sample KTR 7400 driver library (instr.lib/LH7400, "
-                     "examples/LH7400)\nbelow FOLDER, by default "
-                  << SampleFolder() << "/tree.\n";
-        return argc == 2 ? 0 : 2;
+        (bHelp ? std::cout : std::cerr)
+            << "usage: sample_library [FOLDER]\n"
+               "Writes the sample KTR 7400 driver library (instr.lib/LH7400, examples/LH7400)\n"
+               "below FOLDER, by default "
+            << SampleFolder() << "/tree.\n";
+        return bHelp ? 0 : 2;
     }
     const std::string strFolder = argc == 2 ? argv[1] : std::string(SampleFolder()) + "/tree";
     std::string strError;

@@ -15,7 +15,8 @@ tree=$work/tree
 mkdir -p "$tree/instr.lib/LH7400/Documentation" "$tree/instr.lib/LH7400/Actions" \
          "$tree/examples/LH7400/DEMO"
 for i in $(seq 40); do echo "palette entry $i"; done > "$tree/instr.lib/LH7400/dir.mnu"
-head -c 3000 /dev/urandom > "$tree/instr.lib/LH7400/Actions/LH7400 Read.vi"
+awk 'BEGIN { srand(7); for (i = 0; i < 3000; i++) printf "%c", 33 + int(rand() * 90) }' \
+  >"$tree/instr.lib/LH7400/Actions/LH7400 Read.vi"
 printf '%%PDF-1.4\n%s\n' "$(seq 500)" > "$tree/instr.lib/LH7400/Documentation/Manual.pdf"
 seq 1000 > "$tree/examples/LH7400/DEMO/Demo.vi"
 
