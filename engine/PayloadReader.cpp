@@ -57,6 +57,10 @@ private:
 
 bool IsSafeEntryName(const char* pszName)
 {
+    // Without a leading separator the name would extend the target folder's own last name
+    // ("C:\LV" + "2\x.vi" is "C:\LV2\x.vi") and so write beside it.
+    if (pszName[0] != '\\' && pszName[0] != '/')
+        return false;
     if (std::strchr(pszName, ':') != nullptr)
         return false;
     const char* pszPart = pszName;

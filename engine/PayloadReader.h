@@ -41,5 +41,6 @@ private:
     const unsigned char* m_pPayloadEnd = nullptr;
 };
 
-// Whether an entry name stays inside the target folder: no ".." component and no colon.
+// Whether an entry name stays inside the target folder: a leading separator, no ".."
+// component and no colon.
 bool IsSafeEntryName(const char* pszName);

@@ -334,13 +334,15 @@ TEST_F(PayloadReaderTest, MalformedRecordsFailAsDecompressionErrors)
 
 TEST_F(PayloadReaderTest, NamesThatLeaveTheTargetAreRefused)
 {
-    for (const char* pszName : {"\\..\\evil.vi", "\\instr.lib\\..\\..\\evil.vi",
-                                "\\a/../../evil.vi", "\\C:evil.vi", "\\x\\file.vi:stream", "\\.."})
+    for (const char* pszName :
+         {"\\..\\evil.vi", "\\instr.lib\\..\\..\\evil.vi", "\\a/../../evil.vi", "\\C:evil.vi",
+          "\\x\\file.vi:stream", "\\..", "2\\evil.vi"})
     {
         std::string strExpected = std::string("Could not create file <C:\\LV") + pszName + ">";
         EXPECT_EQ(Extract(CArchiveBuilder().Add(pszName, "bad").Terminate(), 7), strExpected);
         EXPECT_FALSE(m_temp.Exists("evil.vi"));
         EXPECT_FALSE(m_temp.Exists("LV"));
+        EXPECT_FALSE(m_temp.Exists("LV2"));
     }
     // A component that merely begins with two dots is a name like any other.
     EXPECT_EQ(Extract(CArchiveBuilder().Add("\\x\\..y\\ok.vi", "ok").Terminate(), 7), nullptr);
