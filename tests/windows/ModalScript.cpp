@@ -10,9 +10,27 @@ BOOL CALLBACK EndDialogsOfThread(HWND hWnd, LPARAM)
 {
     char szClass[16] = "";
     GetClassNameA(hWnd, szClass, sizeof szClass);
-    if (lstrcmpA(szClass, "#32770") == 0 && IsWindowVisible(hWnd))
+    if (lstrcmpA(szClass, "#32770") == 0)
         EndDialog(hWnd, -2);
     return TRUE;
+}
+
+BOOL CALLBACK FindAnyDialogOfThread(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = "";
+    GetClassNameA(hWnd, szClass, sizeof szClass);
+    if (lstrcmpA(szClass, "#32770") != 0)
+        return TRUE;
+    *reinterpret_cast<bool*>(lParam) = true;
+    return FALSE;
+}
+
+bool ThreadHasDialog()
+{
+    bool bFound = false;
+    EnumThreadWindows(GetCurrentThreadId(), &FindAnyDialogOfThread,
+                      reinterpret_cast<LPARAM>(&bFound));
+    return bFound;
 }
 
 struct CFindDialog
@@ -78,25 +96,39 @@ void CALLBACK CModalScript::Tick(HWND, UINT, UINT_PTR, DWORD)
 
 void CModalScript::RunDue()
 {
-    if (m_bRunning || Finished())
+    if (m_bRunning)
         return;
     m_bRunning = true;
-    // One step per tick: what an action posted is handled before the next step looks.
-    if (m_steps[m_nNext]())
+    if (!Finished())
     {
-        ++m_nNext;
-        m_nStepStart = GetTickCount();
+        // One step per tick: what an action posted is handled before the next step looks.
+        if (m_steps[m_nNext]())
+        {
+            ++m_nNext;
+            m_nStepStart = GetTickCount();
+        }
+        else if (GetTickCount() - m_nStepStart > m_nStepTimeoutMs)
+        {
+            ADD_FAILURE() << "the script waited too long at step " << m_nNext + 1;
+            m_nNext = m_steps.size();
+            m_nStepStart = 0; // end the dialogs at once
+        }
     }
-    else if (GetTickCount() - m_nStepStart > m_nStepTimeoutMs)
+    if (Finished())
     {
-        ADD_FAILURE() << "the script waited too long at step " << m_nNext + 1;
-        m_nNext = m_steps.size();
-        EnumThreadWindows(GetCurrentThreadId(), &EndDialogsOfThread, 0);
-    }
-    if (Finished() && m_nTimer != 0)
-    {
-        KillTimer(nullptr, m_nTimer);
-        m_nTimer = 0;
+        // The script is done: its dialogs must close by themselves. One that stays open is a
+        // failure, and it is ended so that the test goes on.
+        if (!ThreadHasDialog())
+        {
+            KillTimer(nullptr, m_nTimer);
+            m_nTimer = 0;
+        }
+        else if (GetTickCount() - m_nStepStart > m_nStepTimeoutMs)
+        {
+            if (m_nStepStart != 0)
+                ADD_FAILURE() << "a dialog stayed open after the script's last step";
+            EnumThreadWindows(GetCurrentThreadId(), &EndDialogsOfThread, 0);
+        }
     }
     m_bRunning = false;
 }

@@ -2,8 +2,13 @@
 // one after another while DoModal (or a message box) waits for the user. A step answers true
 // when it is done; one that answers false is asked again at the next tick, so a step can wait
 // for a window to appear. Actions post their messages (a click, a key), so that a dialog they
-// open runs its own loop outside the script's tick. When a step keeps waiting too long, the
-// script fails the test and ends every dialog of the thread with -2, so nothing hangs.
+// open runs its own loop outside the script's tick. A step that keeps waiting too long, or a
+// dialog that stays open after the last step, fails the test; the script then ends every
+// dialog of the thread with -2, so nothing hangs.
+//
+// Programs that show windows share one virtual screen: every Windows test holds the CTest
+// resource lock "virtual_screen", so that no other program takes the activation (and with it
+// the keyboard focus) from the page under test.
 #pragma once
 
 #include <windows.h>

@@ -150,7 +150,7 @@ TEST_F(PageTest, MessagePageAnswersBackWithTheSecondButtonAndEscEvenWhenAlone)
                     if (c.bUseButton)
                         ClickButton(Item(page, IDCANCEL));
                     else
-                        PressKey(GetFocus(), VK_ESCAPE);
+                        PressKey(Item(page, IDOK), VK_ESCAPE);
                 });
         script.Start();
         EXPECT_EQ(page.DoModal(), IDCANCEL) << c.bTwoButtons << c.bUseButton;
@@ -205,7 +205,7 @@ TEST_F(PageTest, AgreementPageShowsThreeParagraphsReadOnlyAndAnswersYesOrNo)
                     else if (strAct == "No")
                         ClickButton(Item(page, IDCANCEL));
                     else
-                        PressKey(GetFocus(), strAct == "Enter" ? VK_RETURN : VK_ESCAPE);
+                        PressKey(Item(page, IDOK), strAct == "Enter" ? VK_RETURN : VK_ESCAPE);
                 });
         script.Start();
         EXPECT_EQ(page.DoModal(), c.nAnswer);
@@ -362,7 +362,11 @@ TEST_F(PageTest, OptionsPageOffersAcrobatWhenTheInstallerLiesBesideTheProgram)
                         }
                     }
                 })
-            .Then([&] { PressKey(GetFocus(), VK_RETURN); }); // "Next >>>" is the default
+            .Then(
+                [&]
+                {
+                    PressKey(Item(page, IDC_OPT_DRIVERS), VK_RETURN); // "Next >>>" is the default
+                });
         script.Start();
         EXPECT_EQ(page.DoModal(), IDOK) << c.nKeep;
         EXPECT_EQ(page.m_nOptions, c.nOptions) << c.nKeep;
