@@ -34,7 +34,10 @@ function(setup_add_gtest name)
   if(WIN32)
     target_link_options(${name} PRIVATE -mconsole)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES LABELS windows TIMEOUT 600)
+    # One Windows program at a time on the shared virtual screen: another program's window
+    # would take the activation, and with it the keyboard focus that GUI tests look at.
+    set_tests_properties(${name} PROPERTIES LABELS windows TIMEOUT 600
+                                            RESOURCE_LOCK virtual_screen)
   else()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS native TIMEOUT 300)
   endif()

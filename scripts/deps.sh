@@ -45,6 +45,18 @@ setup_wine_prefix() {
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # Debian's Wine does not find its own fonts (MS Sans Serif, Marlett for the caption buttons)
+  # in its data folder; in the prefix's Fonts folder it does.
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+  # Without a window manager on the virtual screen, Wine waits up to two seconds for each
+  # managed window to be withdrawn when it closes; unmanaged windows close at once.
+  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
 }
 
 # A virtual screen when there is none.
