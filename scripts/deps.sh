@@ -35,8 +35,12 @@ setup_install_deps() {
 
 # A 32-bit Wine prefix of the project's own, never the user's ~/.wine.
 setup_wine_prefix() {
-  local root=$1
-  export WINEPREFIX="$root/build/wineprefix"
+  setup_wine_prefix_at "$1/build/wineprefix"
+}
+
+# The same at any place: WINEPREFIX is set to it.
+setup_wine_prefix_at() {
+  export WINEPREFIX=$1
   export WINEARCH=win32
   export WINEDEBUG=-all
   if [ ! -f "$WINEPREFIX/system.reg" ]; then

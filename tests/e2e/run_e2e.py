@@ -93,17 +93,18 @@ class Display:
     """A virtual screen of its own, so the runs never meet another program's windows."""
 
     def __init__(self):
-        n = 180
-        while os.path.exists(f"/tmp/.X11-unix/X{n}") or os.path.exists(f"/tmp/.X{n}-lock"):
-            n += 1
-        self.name = f":{n}"
+        # Xvfb picks a free display number itself and tells it through the pipe, so harnesses
+        # started at the same moment never share a screen.
+        read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", self.name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if os.path.exists(f"/tmp/.X11-unix/X{n}"):
-                break
-            time.sleep(0.1)
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
+             "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.name = f":{number}"
 
     def close(self):
         self.proc.terminate()
@@ -244,6 +245,15 @@ def expect(condition, message):
         raise StepError(message)
 
 
+def running(pid):
+    """Whether the process exists and has not ended (a zombie has)."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
 def tree_files(root):
     files = {}
     for folder, _, names in os.walk(root):
@@ -382,8 +392,13 @@ def case_autorun(case):
     while not os.path.exists(case.host(r"C:\restarted.txt")):
         expect(time.time() < deadline, "no restart was requested")
         time.sleep(0.5)
-    alive = [pid for pid in before if os.path.exists(f"/proc/{pid}")]
-    expect(not alive, f"explorer.exe processes {alive} were not ended")
+    deadline = time.time() + 30
+    while True:
+        alive = [pid for pid in before if running(pid)]
+        if not alive:
+            break
+        expect(time.time() < deadline, f"explorer.exe processes {alive} were not ended")
+        time.sleep(0.5)
 
 
 def case_acrobat(case):
@@ -460,19 +475,19 @@ class Harness:
         self.peek = args.peek
         self.standin = args.standin
         self.sample = args.sample
-        self.out = args.out
+        self.out = os.path.abspath(args.out)
         self.keep = args.keep
         os.makedirs(self.out, exist_ok=True)
         self.display = Display()
         self.template = os.path.join(self.out, "template-prefix")
         if not os.path.exists(os.path.join(self.template, "system.reg")):
             shutil.rmtree(self.template, ignore_errors=True)
-            env = dict(os.environ, WINEPREFIX=self.template, WINEARCH="win32",
-                       WINEDEBUG="-all", DISPLAY=self.display.name,
-                       WINEDLLOVERRIDES="mscoree,mshtml=")
-            subprocess.run(["wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
-            subprocess.run(["wineserver", "-w"], env=env, check=False)
+            # Made like the tests' own prefix: Wine's fonts in place, windows unmanaged.
+            deps = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "scripts", "deps.sh")
+            env = dict(os.environ, DISPLAY=self.display.name)
+            subprocess.run(["bash", "-c", 'source "$0" && setup_wine_prefix_at "$1"', deps,
+                            self.template], env=env, check=True, stdout=subprocess.DEVNULL)
 
     def run(self, names):
         failed = 0
@@ -506,11 +521,15 @@ def main():
     parser.add_argument("--sample", required=True, help="the sample tree the payload holds")
     parser.add_argument("--out", required=True, help="folder for screenshots and prefixes")
     parser.add_argument("--keep", action="store_true", help="keep each case's Wine prefix")
+    parser.add_argument("--prepare", action="store_true",
+                        help="only make the template prefix the cases start from")
     parser.add_argument("cases", nargs="*", default=list(CASES), help="cases to run")
     args = parser.parse_args()
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     harness = Harness(args)
     try:
+        if args.prepare:
+            return 0
         return 1 if harness.run(args.cases) else 0
     finally:
         harness.close()
