@@ -1,6 +1,7 @@
 #include "BackdropPaint.h"
 
 #include "BackdropLayout.h"
+#include "Gdi.h"
 
 #include <cstring>
 
@@ -48,13 +49,13 @@ public:
 
     int MeasureSubtitle(int nFontSize)
     {
-        if (m_hFont != nullptr)
+        if (m_font.m_hObject != nullptr)
         {
             SelectObject(m_hDC, m_hOldFont);
-            DeleteObject(m_hFont);
+            m_font.DeleteObject();
         }
-        m_hFont = CreateTitleFont(nFontSize);
-        HGDIOBJ hPrevious = SelectObject(m_hDC, m_hFont);
+        m_font.CreatePointFont(nFontSize, BACKDROP_FONT_FACE);
+        HGDIOBJ hPrevious = SelectObject(m_hDC, m_font);
         if (m_hOldFont == nullptr)
             m_hOldFont = hPrevious;
         SIZE extent = {};
@@ -66,26 +67,15 @@ public:
     void Release()
     {
         SelectObject(m_hDC, m_hOldFont);
-        DeleteObject(m_hFont);
-        m_hFont = nullptr;
+        m_font.DeleteObject();
     }
 
 private:
     HDC m_hDC;
-    HFONT m_hFont = nullptr;
+    CFont m_font;
     HGDIOBJ m_hOldFont = nullptr;
 };
 } // namespace
-
-HFONT CreateTitleFont(int nFontSize)
-{
-    HDC hScreenDC = GetDC(nullptr);
-    const int nHeight = -MulDiv(nFontSize, GetDeviceCaps(hScreenDC, LOGPIXELSY), 720);
-    ReleaseDC(nullptr, hScreenDC);
-    return CreateFontA(nHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, BACKDROP_FONT_FACE);
-}
 
 void PaintBackdrop(HWND hWnd, HDC hDC, HICON hIcon, HINSTANCE hResources)
 {

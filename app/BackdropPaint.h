@@ -7,10 +7,6 @@
 // The logo bitmap in the program's resources (IDB_BACKDROP).
 constexpr int BACKDROP_LOGO_ID = 130;
 
-// The title font ("Times New Roman") at a size in tenths of a point, converted to pixels with
-// the screen's vertical resolution. The caller deletes it.
-HFONT CreateTitleFont(int nFontSize);
-
 // Paints the client area of hWnd into hDC, its paint context. Minimised, only hIcon is drawn,
 // centred. Otherwise everything is recomputed from the current client size; the logo comes from
 // hResources (null: the program's own module), and without it the rest is painted all the same.

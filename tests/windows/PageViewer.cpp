@@ -13,6 +13,7 @@
 #include "OptionsPage.h"
 #include "ResourceIds.h"
 #include "WinApp.h"
+#include "LabViewLookup.h"
 #include "WizardTexts.h"
 
 #include <cstdlib>
@@ -103,7 +104,8 @@ protected:
         {
             CFolderPage page(this);
             page.m_strFolder = m_strFolder.empty() ? "C:\\" : pszFolder;
-            page.m_strPrompt = m_strFolder.empty() ? g_szPromptNotFound : g_szPromptLocated;
+            page.m_strPrompt =
+                m_strFolder.empty() ? LABVIEW_PROMPT_NOT_FOUND : LABVIEW_PROMPT_LOCATED;
             return Run(page);
         }
         return 3;

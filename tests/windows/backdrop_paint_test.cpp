@@ -2,6 +2,7 @@
 // resource 130 here is a small test logo (backdrop_logo.bmp).
 #include "BackdropLayout.h"
 #include "BackdropPaint.h"
+#include "Gdi.h"
 
 #include <gtest/gtest.h>
 
@@ -99,17 +100,17 @@ protected:
     // The layout of this canvas, with the texts measured in the canvas as the painting does.
     SBackdropLayout MeasuredLayout()
     {
-        HFONT hFont = nullptr;
+        CFont font;
         HGDIOBJ hOldFont = nullptr;
         auto selectSize = [&](int nFontSize)
         {
-            if (hFont != nullptr)
+            if (font.m_hObject != nullptr)
             {
                 SelectObject(m_hDC, hOldFont);
-                DeleteObject(hFont);
+                font.DeleteObject();
             }
-            hFont = CreateTitleFont(nFontSize);
-            hOldFont = SelectObject(m_hDC, hFont);
+            font.CreatePointFont(nFontSize, BACKDROP_FONT_FACE);
+            hOldFont = SelectObject(m_hDC, font);
         };
         auto measure = [&](const char* pszText)
         {
@@ -131,7 +132,6 @@ protected:
                 return SBackdropExtent{probe.cx, probe.cy};
             });
         SelectObject(m_hDC, hOldFont);
-        DeleteObject(hFont);
         return layout;
     }
 

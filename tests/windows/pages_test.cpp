@@ -8,6 +8,7 @@
 #include "ResourceIds.h"
 #include "TempFolder.h"
 #include "WinApp.h"
+#include "LabViewLookup.h"
 #include "WizardTexts.h"
 
 #include <gtest/gtest.h>
@@ -426,7 +427,7 @@ TEST_F(FolderPageTest, ListsSubFoldersSortedAndNavigatesWithEnterInTheList)
 {
     CFolderPage page(&m_parent);
     page.m_strFolder = m_temp.Path().c_str();
-    page.m_strPrompt = g_szPromptLocated;
+    page.m_strPrompt = LABVIEW_PROMPT_LOCATED;
     const std::string strFolder = m_temp.Path() + "\\";
 
     CModalScript script;
@@ -435,7 +436,7 @@ TEST_F(FolderPageTest, ListsSubFoldersSortedAndNavigatesWithEnterInTheList)
             [&]
             {
                 EXPECT_EQ(WindowText(page.m_hWnd), "Select Installation Directory");
-                EXPECT_EQ(WindowText(Item(page, IDC_FOLDER_PROMPT)), g_szPromptLocated);
+                EXPECT_EQ(WindowText(Item(page, IDC_FOLDER_PROMPT)), LABVIEW_PROMPT_LOCATED);
                 EXPECT_EQ(Edit(page), strFolder);
                 EXPECT_EQ(List(page),
                           (std::vector<std::string>{"[..]", "[Alpha]", "[beta]", "[gamma dir]"}));
@@ -515,13 +516,13 @@ TEST_F(FolderPageTest, ADriveRootListsNoWayUpAndAMissingFolderOnlyTheWayUp)
 
     CFolderPage page(&m_parent);
     page.m_strFolder = "C:\\";
-    page.m_strPrompt = g_szPromptNotFound;
+    page.m_strPrompt = LABVIEW_PROMPT_NOT_FOUND;
     CModalScript script;
     script.WaitUntil([&] { return IsUp(page); })
         .Then(
             [&]
             {
-                EXPECT_EQ(WindowText(Item(page, IDC_FOLDER_PROMPT)), g_szPromptNotFound);
+                EXPECT_EQ(WindowText(Item(page, IDC_FOLDER_PROMPT)), LABVIEW_PROMPT_NOT_FOUND);
                 EXPECT_EQ(Edit(page), "C:\\");
                 const std::vector<std::string> entries = List(page);
                 EXPECT_EQ(std::set<std::string>(entries.begin(), entries.end()), rootFolders);
