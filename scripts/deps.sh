@@ -7,7 +7,7 @@ setup_packages=(
   cmake make g++ clang-14 libclang-rt-14-dev libgtest-dev libgmock-dev googletest
   zlib1g-dev g++-mingw-w64-i686 libz-mingw-w64-dev
   wine wine32:i386 xvfb xdotool x11-utils imagemagick liblnk-utils unzip zip python3
-  ghostscript time
+  ghostscript time clang-format-14 git
 )
 
 setup_missing_packages() {
