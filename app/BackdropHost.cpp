@@ -77,9 +77,10 @@ int CBackdropHost::CreateDirectoryPath(const char* pszFolder)
     return m_wnd.CreateDirectoryPath(pszFolder);
 }
 
-const char* CBackdropHost::ExtractPayload(const char* pszFolder, int nOptions)
+const char* CBackdropHost::ExtractPayload(const char* pszFolder, int /*nOptions*/)
 {
-    m_wnd.m_nOptions = nOptions;
+    // The driver has stored the options in the window's install state, where the engine's
+    // caller reads them.
     return m_wnd.ExtractPayload(pszFolder);
 }
 
