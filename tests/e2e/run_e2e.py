@@ -425,8 +425,12 @@ def case_acrobat(case):
     case.click(page, 1)  # "Next >>>"
     code = case.wait_exit()
     expect(code == 0, f"exit code {code}")
+    # The installer runs on after Setup.exe has ended; give it time to write its record.
     record = os.path.join(acro, "record.txt")
-    expect(os.path.exists(record), "the Acrobat Reader installer was not started")
+    deadline = time.time() + 30
+    while not os.path.exists(record):
+        expect(time.time() < deadline, "the Acrobat Reader installer was not started")
+        time.sleep(0.3)
     with open(record) as f:
         lines = f.read().splitlines()
     expect(lines[0] == r"C:\dist\AcroRead\Setup.exe",
