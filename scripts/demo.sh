@@ -10,10 +10,7 @@ cd "$root"
 source scripts/deps.sh
 
 setup_install_deps
-for preset in native windows; do
-  [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
-  cmake --build "build/$preset" -j "$(nproc)" >/dev/null
-done
+setup_build_presets native windows >/dev/null
 
 labview='C:\Program Files\National Instruments\LabVIEW 7.0'
 

@@ -80,3 +80,19 @@ setup_stop_display() {
     kill "$SETUP_XVFB_PID" 2>/dev/null || true
   fi
 }
+
+# The project's Wine prefix and a virtual screen when there is none, both put away on exit.
+setup_wine_session() {
+  setup_wine_prefix "$1"
+  setup_virtual_display
+  trap 'wineserver -k >/dev/null 2>&1 || true; setup_stop_display' EXIT
+}
+
+# Configures each named preset once and builds it (only what changed).
+setup_build_presets() {
+  local preset
+  for preset in "$@"; do
+    [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
+    cmake --build "build/$preset" -j "$(nproc)"
+  done
+}

@@ -8,10 +8,8 @@ cd "$root"
 source scripts/deps.sh
 
 setup_install_deps
-setup_wine_prefix "$root"
 unset DISPLAY # always a screen of our own, of a known size
-setup_virtual_display
-trap 'wineserver -k >/dev/null 2>&1 || true; setup_stop_display' EXIT
+setup_wine_session "$root"
 
 [ -f build/windows/CMakeCache.txt ] || cmake --preset windows >/dev/null
 cmake --build build/windows --target win_page_viewer -j 2 >/dev/null

@@ -8,15 +8,10 @@ cd "$root"
 source scripts/deps.sh
 
 setup_install_deps
-setup_wine_prefix "$root"
-setup_virtual_display
-trap 'wineserver -k >/dev/null 2>&1 || true; setup_stop_display' EXIT
-
+setup_wine_session "$root"
+# The native build comes first: it makes the sample archive the Windows build embeds.
+setup_build_presets native windows
 jobs=$(nproc)
-for preset in native windows; do
-  [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
-  cmake --build "build/$preset" -j "$jobs"
-done
 
 passed=0
 failed=0
