@@ -98,16 +98,24 @@ int Pack(const std::vector<std::string>& positional, int nLevel, int, bool, std:
     return EXIT_DONE;
 }
 
+// Maps the archive a command reads; says why not, under the command's name, when it cannot.
+bool OpenArchive(CArchiveFile& archive, const std::string& strPath, const char* pszCommand,
+                 std::ostream& err)
+{
+    std::string strError;
+    if (archive.Open(strPath, strError))
+        return true;
+    err << "payload " << pszCommand << ": " << strError << '\n';
+    return false;
+}
+
 int List(const std::vector<std::string>& positional, int, int, bool, std::ostream& out,
          std::ostream& err)
 {
     CArchiveFile archive;
     std::string strError;
-    if (!archive.Open(positional[0], strError))
-    {
-        err << "payload list: " << strError << '\n';
+    if (!OpenArchive(archive, positional[0], "list", err))
         return EXIT_PROBLEM;
-    }
     if (!ListArchive(archive.Data(), archive.Size(), out, strError))
     {
         err << "payload list: " << positional[0] << ": " << strError << '\n';
@@ -121,11 +129,8 @@ int Verify(const std::vector<std::string>& positional, int, int, bool, std::ostr
 {
     CArchiveFile archive;
     std::string strError;
-    if (!archive.Open(positional[0], strError))
-    {
-        err << "payload verify: " << strError << '\n';
+    if (!OpenArchive(archive, positional[0], "verify", err))
         return EXIT_PROBLEM;
-    }
     CArchiveTotals totals;
     if (!VerifyArchive(archive.Data(), archive.Size(), totals, strError))
     {
@@ -149,11 +154,8 @@ int Extract(const std::vector<std::string>& positional, int, int nOptions, bool 
 {
     CArchiveFile archive;
     std::string strError;
-    if (!archive.Open(positional[0], strError))
-    {
-        err << "payload extract: " << strError << '\n';
+    if (!OpenArchive(archive, positional[0], "extract", err))
         return EXIT_PROBLEM;
-    }
     CExtractStats stats;
     const char* pszMessage =
         ExtractArchive(archive.Data(), archive.Size(), nOptions, positional[1], stats);
